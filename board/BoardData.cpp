@@ -1,0 +1,3 @@
+#include "BoardData.h"
+
+BoardData g_boardData;

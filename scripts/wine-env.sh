@@ -1,0 +1,8 @@
+# Sourced by every script that runs Windows binaries: one prefix in the build
+# folder, no Mono or Gecko prompts, no debug noise, nothing from WINEPATH.
+: "${BUILD_DIR:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}"
+export WINEPREFIX="$BUILD_DIR/wineprefix"
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+unset WINEPATH
