@@ -6,7 +6,7 @@ WIN := $(BUILD_DIR)/win
 JOBS ?= $(shell nproc)
 export BUILD_DIR
 
-.PHONY: all deps build native win prefix test test-native test-win demo dist bench fuzz clean
+.PHONY: all deps build native win prefix test test-native test-win test-fuzz demo dist bench fuzz clean
 
 all: build
 
@@ -33,7 +33,21 @@ test-native: native
 test-win: win prefix
 	./scripts/with-display.sh ctest --test-dir $(WIN) --output-on-failure
 
-test: test-native test-win
+# Short bounded fuzz runs; `make fuzz` runs them long.
+test-fuzz: deps
+	./scripts/fuzz.sh short
+
+test: test-native test-win test-fuzz dist
+
+fuzz: deps
+	./scripts/fuzz.sh long
+
+# The shippable folder: the installer with tablora_file/ beside it.
+dist: win
+	./scripts/dist.sh
+
+bench: win prefix
+	./scripts/bench.sh
 
 demo: win prefix
 	./scripts/demo.sh

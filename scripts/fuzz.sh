@@ -1,0 +1,3 @@
+#!/usr/bin/env bash
+# Placeholder until this step exists.
+echo "fuzz: nothing to do yet"
