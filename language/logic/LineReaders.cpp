@@ -1,0 +1,106 @@
+#include "LineReaders.h"
+
+namespace {
+constexpr size_t kPieceSize = 64 * 1024;
+}
+
+bool StartsWithUtf16LeMark(const uint8_t* bytes, size_t size)
+{
+    return size >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE;
+}
+
+void RemoveLineEnd(std::u16string& line)
+{
+    const size_t n = line.size();
+    if (n > 1 && line[n - 2] == u'\r' && line[n - 1] == u'\n')
+        line.resize(n - 2);
+    else if (n > 0 && (line[n - 1] == u'\r' || line[n - 1] == u'\n'))
+        line.resize(n - 1);
+}
+
+Utf16LineReader::Utf16LineReader(ByteSource& source) : m_source(source), m_buffer(kPieceSize) {}
+
+bool Utf16LineReader::Fill()
+{
+    while (m_end - m_pos < 2) {
+        // Keep a lone byte that waits for its partner at the front.
+        if (m_pos < m_end) m_buffer[0] = m_buffer[m_pos];
+        m_end -= m_pos;
+        m_pos = 0;
+        size_t got = m_source.Read(m_buffer.data() + m_end, m_buffer.size() - m_end);
+        if (got == 0) return false;
+        m_end += got;
+    }
+    return true;
+}
+
+bool Utf16LineReader::ReadLine(std::u16string& line)
+{
+    line.clear();
+    if (!m_markSkipped) {
+        m_markSkipped = true;
+        if (!Fill()) return false;
+        m_pos += 2;
+    }
+    bool any = false;
+    while (Fill()) {
+        any = true;
+        // Take whole code units of this piece up to and including LF.
+        size_t start = m_pos;
+        size_t units = (m_end - m_pos) / 2;
+        size_t taken = 0;
+        bool lineEnd = false;
+        while (taken < units) {
+            const uint8_t* p = m_buffer.data() + start + 2 * taken;
+            ++taken;
+            if (p[0] == 0x0A && p[1] == 0x00) {
+                lineEnd = true;
+                break;
+            }
+        }
+        const size_t old = line.size();
+        line.resize(old + taken);
+        for (size_t i = 0; i < taken; ++i) {
+            const uint8_t* p = m_buffer.data() + start + 2 * i;
+            line[old + i] = static_cast<char16_t>(p[0] | (p[1] << 8));
+        }
+        m_pos = start + 2 * taken;
+        if (lineEnd) break;
+    }
+    return any;
+}
+
+TextModeLineReader::TextModeLineReader(ByteSource& source) : m_source(source), m_buffer(kPieceSize) {}
+
+bool TextModeLineReader::Fill()
+{
+    m_pos = 0;
+    m_end = m_source.Read(m_buffer.data(), m_buffer.size());
+    return m_end > 0;
+}
+
+int TextModeLineReader::NextByte()
+{
+    if (m_pos == m_end && !Fill()) return -1;
+    uint8_t c = m_buffer[m_pos++];
+    if (c == '\r') {
+        if (m_pos == m_end && !Fill()) return '\r';
+        if (m_buffer[m_pos] == '\n') {
+            ++m_pos;
+            return '\n';
+        }
+    }
+    return c;
+}
+
+bool TextModeLineReader::ReadLine(std::string& line)
+{
+    line.clear();
+    while (line.size() < kCodePageLineLimit) {
+        int c = NextByte();
+        if (c < 0) break;
+        line.push_back(static_cast<char>(c));
+        if (c == '\n') break;
+    }
+    return !line.empty();
+}
