@@ -97,8 +97,16 @@ bool TextModeLineReader::ReadLine(std::string& line)
 {
     line.clear();
     while (line.size() < kCodePageLineLimit) {
-        int c = NextByte();
-        if (c < 0) break;
+        if (m_pos == m_end && !Fill()) break;
+        // Copy the run of plain bytes up to the next CR or LF in one go.
+        const size_t room = kCodePageLineLimit - line.size();
+        const size_t last = m_end - m_pos < room ? m_end : m_pos + room;
+        size_t run = m_pos;
+        while (run < last && m_buffer[run] != '\n' && m_buffer[run] != '\r') ++run;
+        line.append(reinterpret_cast<const char*>(m_buffer.data() + m_pos), run - m_pos);
+        m_pos = run;
+        if (run == last) continue;
+        int c = NextByte();  // CR or LF, with CR LF read as LF
         line.push_back(static_cast<char>(c));
         if (c == '\n') break;
     }
