@@ -1,5 +1,7 @@
 #include "Install.h"
 
+#include "InstallRegistry.h"
+
 #include "Ini.h"
 #include "SetupProgress.h"
 #include "Tablora_SetupDlg.h"
@@ -7,7 +9,6 @@
 
 #include <commctrl.h>
 
-#include <vector>
 
 namespace {
 
@@ -156,23 +157,4 @@ void CopyDataFiles(HWND dialog)
     }
 }
 
-void WriteInstallPathToRegistry()
-{
-    // The text is converted into a buffer sized for it, so a path of any
-    // length is written whole. A path that cannot be converted is not written.
-    CString path = g_strInstallDir + kBoardProgram;
-    int length = ::WideCharToMultiByte(CP_THREAD_ACP, 0, path, path.GetLength(), nullptr, 0, nullptr, nullptr);
-    if (length <= 0) return;
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    if (::WideCharToMultiByte(CP_THREAD_ACP, 0, path, path.GetLength(), text.data(), length, nullptr, nullptr) != length)
-        return;
-
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\KXM_IOT", 0, KEY_WRITE, &key) != ERROR_SUCCESS &&
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\KXM_IOT", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
-                          nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return;
-    // The byte count is the text's length, without the terminating zero.
-    ::RegSetValueExA(key, "TlrPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()), static_cast<DWORD>(length));
-    ::RegCloseKey(key);
-}
+void WriteInstallPathToRegistry() { WriteBoardPathToRegistry(g_strInstallDir); }
