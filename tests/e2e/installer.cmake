@@ -20,6 +20,6 @@ target_link_libraries(e2e_installer PRIVATE installer_driver gtest_main)
 tablora_wine_test(e2e_installer)
 
 # The timing of one installation (bench/install_time.sh), not a test.
-add_executable(installer_bench ${CMAKE_CURRENT_LIST_DIR}/InstallerBench.cpp)
+add_executable(installer_bench ${TABLORA_ROOT}/bench/install_time.cpp)
 target_link_libraries(installer_bench PRIVATE installer_driver)
 target_link_options(installer_bench PRIVATE -static -static-libgcc -static-libstdc++ -municode)
