@@ -5,7 +5,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
 "$here/wine-prefix.sh"
-exe=$1; shift
+exe=$(readlink -f "$1"); shift
 cd "$(dirname "$exe")"
 status=0
 wine "$exe" "$@" || status=$?
