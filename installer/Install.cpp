@@ -76,6 +76,8 @@ void CTablora_SetupDlg::OnBnClickedStart()
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&frame), 2);
     frame.bottom += static_cast<int>((edit.bottom - edit.top) * 1.5);
     ::MoveWindow(frameWindow, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, TRUE);
+    // A group box paints only its frame: erase the old bottom edge under it.
+    ::RedrawWindow(m_hWnd, &frame, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 
     if (!Exists(g_strInstallDir)) ::CreateDirectoryW(g_strInstallDir, nullptr);
 

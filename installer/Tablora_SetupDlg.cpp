@@ -53,6 +53,22 @@ CString ProgramFolder()
     return CString(path.substr(0, path.rfind(L'\\') + 1));
 }
 
+// The template leaves the position open: show the dialog in the middle of
+// its monitor's work area, where a user looks for it.
+void CenterOnMonitor(HWND window)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    RECT r;
+    if (!::GetWindowRect(window, &r) ||
+        !::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        return;
+    const RECT& area = monitor.rcWork;
+    int x = area.left + (area.right - area.left - (r.right - r.left)) / 2;
+    int y = area.top + (area.bottom - area.top - (r.bottom - r.top)) / 2;
+    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 CAboutDlg::CAboutDlg(HWND parent) : CDialogEx(IDD_ABOUTBOX, parent) {}
@@ -95,6 +111,7 @@ BOOL CTablora_SetupDlg::OnInitDialog()
     if (!CheckSourceFiles()) ShowMessage(m_strDamagedMsg);
 
     SetDlgItemText(IDC_INSTALL_PATH, g_strInstallDir);
+    CenterOnMonitor(m_hWnd);
     return TRUE;
 }
 
