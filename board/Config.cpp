@@ -1,34 +1,13 @@
-// The board's settings in "cfg.ini" beside the program, section "disp_set".
+// The main dialog loads its settings from "cfg.ini" beside the program and
+// saves them there when a settings dialog is confirmed.
 #include "BoardData.h"
-#include "Ini.h"
+#include "ConfigFile.h"
 #include "KXM_TabloraDlg.h"
 
 namespace {
-const wchar_t kSection[] = L"disp_set";
 CIni ConfigFile() { return CIni(g_boardData.programFolder + L"cfg.ini"); }
-}  // namespace
-
-void CKXM_TabloraDlg::LoadConfig()
-{
-    CIni ini = ConfigFile();
-    m_board.m_fontSize = ini.GetInt(kSection, L"font_size", 32);
-    g_boardData.dispStartX = ini.GetInt(kSection, L"disp_startx", 10);
-    g_boardData.dispStartY = ini.GetInt(kSection, L"disp_starty", 0);
-    g_boardData.dispWidth = ini.GetInt(kSection, L"disp_width", 800);
-    g_boardData.dispHeight = ini.GetInt(kSection, L"disp_height", 600);
-    g_boardData.version = ini.GetInt(kSection, L"version", 1);
-    m_versionText = ini.GetString(kSection, L"tlr_version", L"unknow");
-    g_boardData.language = ini.GetInt(kSection, L"language", 0);
 }
 
-void CKXM_TabloraDlg::SaveConfig()
-{
-    CIni ini = ConfigFile();
-    ini.WriteInt(kSection, L"font_size", m_board.m_fontSize);
-    ini.WriteInt(kSection, L"disp_startx", g_boardData.dispStartX);
-    ini.WriteInt(kSection, L"disp_starty", g_boardData.dispStartY);
-    ini.WriteInt(kSection, L"disp_width", g_boardData.dispWidth);
-    ini.WriteInt(kSection, L"disp_height", g_boardData.dispHeight);
-    ini.WriteInt(kSection, L"version", g_boardData.version);
-    ini.WriteInt(kSection, L"language", g_boardData.language);
-}
+void CKXM_TabloraDlg::LoadConfig() { ReadBoardSettings(ConfigFile(), m_board.m_fontSize, m_versionText); }
+
+void CKXM_TabloraDlg::SaveConfig() { WriteBoardSettings(ConfigFile(), m_board.m_fontSize); }
