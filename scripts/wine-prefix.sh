@@ -6,25 +6,32 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
 stamp="$WINEPREFIX/.tablora-ready"
-[ -f "$stamp" ] && exit 0
-rm -rf "$WINEPREFIX"
-mkdir -p "$(dirname "$WINEPREFIX")"
-wineboot --init >/dev/null 2>&1 || true
+links_stamp="$WINEPREFIX/.tablora-fontlinks"
+[ -f "$stamp" ] && [ -f "$links_stamp" ] && exit 0
+if [ ! -f "$stamp" ]; then
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  wineboot --init >/dev/null 2>&1 || true
+  wineserver -w
+  reg=$(mktemp --suffix=.reg)
+  {
+    printf 'Windows Registry Editor Version 5.00\n\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n'
+    printf '"Arial"="Liberation Sans"\n"SimSun"="WenQuanYi Micro Hei"\n"Microsoft YaHei"="WenQuanYi Micro Hei"\n'
+  } > "$reg"
+  wine regedit "$reg" >/dev/null 2>&1
+  wineserver -w
+  rm -f "$reg"
+  touch "$stamp"
+fi
+# Font links, written as text with reg (regedit reads a .reg file without a
+# byte-order mark as ANSI and would widen every byte of UTF-16 hex data).
+# Wine looks links up by the chosen face's name, so the bold face that the
+# board's bold Arial resolves to needs its own entry.
+link_key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+for face in "Arial" "Arial Bold" "Liberation Sans" "Liberation Sans Bold" "Tahoma" "MS Shell Dlg" \
+            "MS Shell Dlg 2" "Microsoft Sans Serif"; do
+  wine reg add "$link_key" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+done
 wineserver -w
-reg=$(mktemp --suffix=.reg)
-cjk='wqy-microhei.ttc,WenQuanYi Micro Hei'
-{
-  printf 'Windows Registry Editor Version 5.00\n\n'
-  printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n'
-  printf '"Arial"="Liberation Sans"\n"SimSun"="WenQuanYi Micro Hei"\n"Microsoft YaHei"="WenQuanYi Micro Hei"\n\n'
-  printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\n'
-  for f in "Arial" "Liberation Sans" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif"; do
-    printf '"%s"=hex(7):' "$f"
-    printf '%s' "$cjk" | iconv -t UTF-16LE | od -An -tx1 | tr -s ' \n' ',' | sed 's/^,//; s/,$//'
-    printf ',00,00,00,00\n'
-  done
-} > "$reg"
-wine regedit "$reg" >/dev/null 2>&1
-wineserver -w
-rm -f "$reg"
-touch "$stamp"
+touch "$links_stamp"
