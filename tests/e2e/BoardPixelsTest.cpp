@@ -288,4 +288,18 @@ TEST(ChineseLocale, GbkNamesFromTheHostShowAsChinese)
     EXPECT_TRUE(CellShowsText(c.Count(kDefaultBoard.Value(1), kWhite), L"任务甲"));
     // Read as Western bytes the same name would be other characters.
     EXPECT_FALSE(CellShowsText(c.Count(kDefaultBoard.Value(0), kWhite), L"\xC9\xE8\xB1\xB8\xD2\xBB\xBA\xC5"));
+
+    // The host simulator sends its names in the same code page.
+    Process host;
+    ASSERT_TRUE(host.Start(ExeFolder() + L"HostSimulator.exe",
+                           L"--push --device \"冲压机 07\" --task \"订单 4711\" --state 6 --percent 75", ExeFolder()));
+    ASSERT_TRUE(host.WaitExit(20000));
+    EXPECT_EQ(host.ExitCode(), 0u);
+    auto stateIsOrange = [&] {
+        return EdgesAre(CaptureWindow(board.BoardWindow()), kDefaultBoard.Value(kStateRow), kStateOrange);
+    };
+    ASSERT_TRUE(WaitFor(stateIsOrange, 20000));
+    const Capture pushed = CaptureWindow(board.BoardWindow());
+    EXPECT_TRUE(CellShowsText(pushed.Count(kDefaultBoard.Value(0), kWhite), L"冲压机 07"));
+    EXPECT_TRUE(CellShowsText(pushed.Count(kDefaultBoard.Value(1), kWhite), L"订单 4711"));
 }
