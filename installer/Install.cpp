@@ -1,14 +1,12 @@
 #include "Install.h"
 
-#include "InstallRegistry.h"
-
 #include "Ini.h"
+#include "InstallRegistry.h"
 #include "SetupProgress.h"
 #include "Tablora_SetupDlg.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
-
 
 namespace {
 

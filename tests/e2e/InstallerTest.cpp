@@ -14,6 +14,8 @@ constexpr int kPathEdit = 1001;
 constexpr int kProgressBar = 1002;
 constexpr int kStartButton = 1003;
 constexpr int kBrowseButton = 1007;
+constexpr int kProgressLabel = 1006;
+constexpr int kFrame = 1008;
 constexpr UINT WM_CLOSE_BOARD = WM_USER + 3;
 
 const std::wstring kBoardPath = std::wstring(kInstallDir) + L"MarvonTablora.exe";
@@ -102,6 +104,15 @@ std::string RegQueryOutput()
     while (::ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) output.append(buffer, got);
     ::CloseHandle(readEnd);
     return output;
+}
+
+// A control's rectangle in its dialog's client coordinates.
+RECT InDialog(const SetupRun& run, int id)
+{
+    RECT r{};
+    ::GetWindowRect(run.Item(id), &r);
+    ::MapWindowPoints(nullptr, run.Dialog(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
 }
 
 class Installer : public ::testing::Test {
@@ -307,8 +318,21 @@ TEST_F(Installer, EscapeEndsTheIdleDialogButNotARunningInstallation)
     SetupRun run;
     ASSERT_TRUE(run.Start());
     ASSERT_NE(run.WaitDialog(), nullptr);
+    RECT frameBefore = InDialog(run, kFrame);
+    RECT edit = InDialog(run, kPathEdit);
     run.ClickStart();
     ASSERT_TRUE(WaitFor([&] { return run.ProgressPosition() >= 11; }, 10000));
+
+    // The progress form: buttons gone, progress row shown inside the grown frame.
+    EXPECT_FALSE(::IsWindowVisible(run.Item(kStartButton)));
+    EXPECT_FALSE(::IsWindowVisible(run.Item(kBrowseButton)));
+    EXPECT_TRUE(::IsWindowVisible(run.Item(kProgressBar)) && ::IsWindowVisible(run.Item(kProgressLabel)));
+    RECT frame = InDialog(run, kFrame);
+    RECT bar = InDialog(run, kProgressBar);
+    EXPECT_EQ(frame.bottom - frameBefore.bottom, (edit.bottom - edit.top) * 3 / 2);
+    EXPECT_EQ(frame.top, frameBefore.top);
+    EXPECT_EQ(frame.right - frame.left, frameBefore.right - frameBefore.left);
+    EXPECT_LT(bar.bottom, frame.bottom) << "the frame encloses the progress row";
     // Escape, the close box and the system menu's close, while it runs.
     ::PostMessageW(run.Dialog(), WM_KEYDOWN, VK_ESCAPE, 0);
     ::PostMessageW(run.Dialog(), WM_CLOSE, 0, 0);
