@@ -47,7 +47,10 @@ void CKXM_TabloraDlg::OnCopyData(const COPYDATASTRUCT* data)
     // The payload is valid only while this handler runs: copy it now and
     // format the rows later, so that the host's send returns quickly.
     if (TakeStatus(data->dwData, data->lpData, data->cbData, g_boardData.status)) {
-        ::PostMessageW(m_hWnd, WM_STATUS_ARRIVED, 0, 0);
+        // One notice in the queue is enough: it formats whatever snapshot is
+        // latest when it is dispatched. So a flooding host cannot fill the
+        // queue with notices the board would work through long after.
+        if (!m_statusPending) m_statusPending = ::PostMessageW(m_hWnd, WM_STATUS_ARRIVED, 0, 0) != FALSE;
         m_watchdogTicks = 0;
     }
 }

@@ -76,6 +76,7 @@ LRESULT CKXM_TabloraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_STATUS_ARRIVED:
+        m_statusPending = false;
         UpdateRows();
         m_board.WrapRows();
         ::InvalidateRect(m_board.m_hWnd, nullptr, TRUE);

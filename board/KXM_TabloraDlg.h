@@ -51,4 +51,5 @@ private:
     CString m_versionText;
     UINT m_taskbarCreated = 0;  // the shell's broadcast after it (re)starts
     bool m_iconAdded = false;
+    bool m_statusPending = false;  // a WM_STATUS_ARRIVED is in the queue
 };

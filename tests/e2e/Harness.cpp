@@ -18,6 +18,12 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs)
     }
 }
 
+bool Answers(HWND window, UINT ms)
+{
+    DWORD_PTR result = 0;
+    return window && ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, ms, &result) != 0;
+}
+
 std::vector<HWND> TopLevelWindowsOf(DWORD processId)
 {
     std::vector<HWND> windows;
@@ -122,6 +128,14 @@ bool BoardInstall::Start() { return m_process.Start(PathOf(L"MarvonTablora.exe")
 bool BoardInstall::Launch(DWORD timeoutMs)
 {
     return Start() && WaitFor([&] { return MainDialog() != nullptr && BoardWindow() != nullptr; }, timeoutMs);
+}
+
+bool BoardInstall::Settle(DWORD timeoutMs) const
+{
+    return WaitFor([&] {
+        HWND main = MainDialog();
+        return main && !::IsWindowVisible(main) && Answers(main, 500);
+    }, timeoutMs);
 }
 
 HWND BoardInstall::MainDialog() const

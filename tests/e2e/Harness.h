@@ -17,6 +17,9 @@
 #include <thread>
 #include <vector>
 
+// Whether the window's thread answers a sent message within `ms`.
+bool Answers(HWND window, UINT ms);
+
 // Polls `condition` every 20 ms until it holds or `timeoutMs` has passed;
 // returns whether it held.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs);
@@ -71,6 +74,10 @@ public:
     // board window (the program's other top-level dialog, without caption).
     HWND MainDialog() const;
     HWND BoardWindow() const;
+
+    // Waits until start-up is over: the main dialog has gone into the tray
+    // and the program answers a sent message at once.
+    bool Settle(DWORD timeoutMs = 30000) const;
 
     // Ends the program without asking and waits for it.
     bool Close(DWORD timeoutMs = 10000);
