@@ -2,6 +2,8 @@
 // from outside as a user and a host program see them.
 #include "Harness.h"
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -224,6 +226,39 @@ TEST_F(BoardSpine, HungHostDoesNotStopTheBoardFromAnswering)
     }
     // When the host is back, requests reach it again.
     ASSERT_TRUE(WaitFor([&] { return host.RequestCount() >= 2; }, 10000));
+}
+
+}  // namespace
+
+namespace {
+
+// Whether the shell holds the program's notification-area icon: only an
+// existing icon can be modified.
+bool TrayIconPresent(HWND main)
+{
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = main;
+    icon.uID = 1;
+    return ::Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
+}
+
+TEST_F(BoardSpine, IconIsAddedInTheTrayAndAgainAfterTheShellRestarts)
+{
+    ASSERT_TRUE(board.Launch());
+    ASSERT_TRUE(board.Settle());
+    HWND main = board.MainDialog();
+    ASSERT_TRUE(WaitFor([&] { return TrayIconPresent(main); }, 15000));
+
+    // A restarted shell has forgotten every icon and says so to all windows.
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = main;
+    icon.uID = 1;
+    ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &icon));
+    ASSERT_FALSE(TrayIconPresent(main));
+    ::PostMessageW(main, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return TrayIconPresent(main); }, 15000));
 }
 
 }  // namespace
