@@ -93,17 +93,21 @@ void CIni::Close()
     m_file.reset();
 }
 
+bool CIni::ReadCodePageLine(std::u16string& line)
+{
+    if (!m_textLines || !m_textLines->ReadLine(m_bytes)) return false;
+    // The conversion reads the bytes up to their first zero.
+    wchar_t converted[kConvertedLineSize];
+    int n = GetUnicodeStringFromMultiByteString(m_bytes.c_str(), converted, kConvertedLineSize, m_codePage);
+    line.assign(converted, converted + n);
+    return true;
+}
+
 bool CIni::ReadLine(std::u16string& line)
 {
     if (m_utf16Lines) {
         if (!m_utf16Lines->ReadLine(line)) return false;
-    } else if (m_textLines) {
-        if (!m_textLines->ReadLine(m_bytes)) return false;
-        // The conversion reads the bytes up to their first zero.
-        wchar_t converted[kConvertedLineSize];
-        int n = GetUnicodeStringFromMultiByteString(m_bytes.c_str(), converted, kConvertedLineSize, m_codePage);
-        line.assign(converted, converted + n);
-    } else {
+    } else if (!ReadCodePageLine(line)) {
         return false;
     }
     RemoveLineEnd(line);
@@ -118,18 +122,36 @@ bool CIni::ReadString(CString& line)
     return true;
 }
 
+bool CIni::FeedNextLine(SectionScanner& scanner)
+{
+    scanner.BeginLine();
+    if (!m_utf16Lines) {
+        if (!ReadCodePageLine(m_piece)) return false;
+        scanner.AddToLine(m_piece);
+        return true;
+    }
+    // A UTF-16LE line has no length limit: it goes over in pieces.
+    bool any = false;
+    bool lineEnded = false;
+    while (!lineEnded && m_utf16Lines->ReadPiece(m_piece, lineEnded)) {
+        any = true;
+        scanner.AddToLine(m_piece);
+    }
+    return any;
+}
+
 int CIni::GetKeyCountEx(const CString& section, CIntArray& keys, CStringArray& texts)
 {
     if (!Open()) return 0;
     SectionScanner scanner(section.ToU16());
-    std::u16string line;
+    std::u16string text;
     int found = 0;
-    while (ReadLine(line)) {
-        LineVerdict verdict = scanner.Classify(line);
+    while (FeedNextLine(scanner)) {
+        LineVerdict verdict = scanner.EndLine(text);
         if (verdict.kind == LineVerdict::SectionEnd) break;
         if (verdict.kind != LineVerdict::Entry) continue;
         keys.Add(verdict.key);
-        texts.Add(CString(line.substr(verdict.textStart)));
+        texts.Add(CString(text));
         ++found;
     }
     Close();

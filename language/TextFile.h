@@ -9,6 +9,7 @@
 #include <string>
 
 class FileByteSource;
+class SectionScanner;
 class TextModeLineReader;
 class Utf16LineReader;
 
@@ -41,7 +42,9 @@ public:
     int GetKeyCountEx(const CString& section, CIntArray& keys, CStringArray& texts);
 
 private:
-    bool ReadLine(std::u16string& line);
+    bool ReadLine(std::u16string& line);           // without its line end
+    bool ReadCodePageLine(std::u16string& line);   // converted, with its line end
+    bool FeedNextLine(SectionScanner& scanner);    // false at the end of the file
 
     CString m_path;
     int m_codePage;
@@ -49,5 +52,6 @@ private:
     std::unique_ptr<FileByteSource> m_file;
     std::unique_ptr<Utf16LineReader> m_utf16Lines;
     std::unique_ptr<TextModeLineReader> m_textLines;
-    std::string m_bytes;  // the current code-page line
+    std::string m_bytes;     // the current code-page line
+    std::u16string m_piece;  // the current line or piece of it
 };

@@ -34,38 +34,44 @@ bool Utf16LineReader::Fill()
     return true;
 }
 
-bool Utf16LineReader::ReadLine(std::u16string& line)
+bool Utf16LineReader::ReadPiece(std::u16string& piece, bool& lineEnded)
 {
-    line.clear();
+    piece.clear();
+    lineEnded = false;
     if (!m_markSkipped) {
         m_markSkipped = true;
         if (!Fill()) return false;
         m_pos += 2;
     }
+    if (!Fill()) return false;
+    // Whole code units of this piece, up to and including LF.
+    const size_t units = (m_end - m_pos) / 2;
+    size_t taken = 0;
+    while (taken < units) {
+        const uint8_t* p = m_buffer.data() + m_pos + 2 * taken;
+        ++taken;
+        if (p[0] == 0x0A && p[1] == 0x00) {
+            lineEnded = true;
+            break;
+        }
+    }
+    piece.resize(taken);
+    for (size_t i = 0; i < taken; ++i) {
+        const uint8_t* p = m_buffer.data() + m_pos + 2 * i;
+        piece[i] = static_cast<char16_t>(p[0] | (p[1] << 8));
+    }
+    m_pos += 2 * taken;
+    return true;
+}
+
+bool Utf16LineReader::ReadLine(std::u16string& line)
+{
+    line.clear();
     bool any = false;
-    while (Fill()) {
+    bool lineEnded = false;
+    while (!lineEnded && ReadPiece(m_piece, lineEnded)) {
         any = true;
-        // Take whole code units of this piece up to and including LF.
-        size_t start = m_pos;
-        size_t units = (m_end - m_pos) / 2;
-        size_t taken = 0;
-        bool lineEnd = false;
-        while (taken < units) {
-            const uint8_t* p = m_buffer.data() + start + 2 * taken;
-            ++taken;
-            if (p[0] == 0x0A && p[1] == 0x00) {
-                lineEnd = true;
-                break;
-            }
-        }
-        const size_t old = line.size();
-        line.resize(old + taken);
-        for (size_t i = 0; i < taken; ++i) {
-            const uint8_t* p = m_buffer.data() + start + 2 * i;
-            line[old + i] = static_cast<char16_t>(p[0] | (p[1] << 8));
-        }
-        m_pos = start + 2 * taken;
-        if (lineEnd) break;
+        line += m_piece;
     }
     return any;
 }

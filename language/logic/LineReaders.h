@@ -28,6 +28,11 @@ public:
     explicit Utf16LineReader(ByteSource& source);
     // The next line with its line end; false when nothing was left to read.
     bool ReadLine(std::u16string& line);
+    // The next piece of the current line, at most one read piece of the file:
+    // `lineEnded` is set when it ends with LF. False when nothing was left;
+    // a line that the end of the file cut has no LF, and the next call
+    // returns false.
+    bool ReadPiece(std::u16string& piece, bool& lineEnded);
 
 private:
     bool Fill();  // at least two bytes ahead, or false at the end
@@ -37,6 +42,7 @@ private:
     size_t m_pos = 0;
     size_t m_end = 0;
     bool m_markSkipped = false;
+    std::u16string m_piece;
 };
 
 // Lines of a code-page file in text mode: every CR LF pair reads as LF; a

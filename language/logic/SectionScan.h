@@ -30,10 +30,31 @@ struct LineVerdict {
 class SectionScanner {
 public:
     explicit SectionScanner(std::u16string name) : m_name(std::move(name)) {}
+
+    // One whole line, its line end already removed.
     LineVerdict Classify(const std::u16string& line);
+
+    // The same for a line handed over in pieces with its line end, so that
+    // a line of any length costs memory only when its text may be stored:
+    // BeginLine, AddToLine for each piece, then EndLine, which removes the
+    // line end and sets `text` to the entry's text when the line is one.
+    void BeginLine();
+    void AddToLine(const std::u16string& piece);
+    LineVerdict EndLine(std::u16string& text);
+
     bool InSection() const { return m_inSection; }
 
 private:
+    bool MayKeepMore() const;
+
     std::u16string m_name;
     bool m_inSection = false;
+
+    // The line being handed over in pieces.
+    std::u16string m_kept;  // the line so far, while it may still matter
+    bool m_keeping = true;
+    bool m_hasOpen = false;
+    bool m_hasClose = false;
+    size_t m_length = 0;
+    char16_t m_last[2] = {0, 0};  // its last two code units
 };

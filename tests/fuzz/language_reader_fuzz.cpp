@@ -3,7 +3,8 @@
 // scanned for a section. The first input byte picks the piece size in which
 // the bytes arrive, so piece borders fall anywhere. Besides the sanitizers it
 // checks what the reader promises: code-page lines within 4095 bytes, keys
-// as wcstol would give them clamped to 32 bits, texts taken from their line.
+// as wcstol would give them clamped to 32 bits, texts taken from their line,
+// and the same entries whether a line is scanned whole or in pieces.
 #include "LineReaders.h"
 #include "SectionScan.h"
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -36,11 +38,18 @@ bool IsPlainAscii(const std::u16string& text)
     return true;
 }
 
-void CheckLine(SectionScanner& scanner, const std::u16string& line, bool& ended)
+struct Entry {
+    int32_t key;
+    std::u16string text;
+    bool operator==(const Entry& o) const { return key == o.key && text == o.text; }
+};
+
+void CheckLine(SectionScanner& scanner, const std::u16string& line, bool& ended, std::vector<Entry>& entries)
 {
     LineVerdict verdict = scanner.Classify(line);
     if (verdict.kind == LineVerdict::SectionEnd) ended = true;
     if (verdict.kind != LineVerdict::Entry) return;
+    entries.push_back({verdict.key, line.substr(verdict.textStart)});
     Check(verdict.textStart <= line.size());
     Check(line.find(u'[') == std::u16string::npos);
     if (verdict.textStart > 0) {
@@ -51,6 +60,30 @@ void CheckLine(SectionScanner& scanner, const std::u16string& line, bool& ended)
     } else {
         Check(verdict.key == 0);
     }
+}
+
+// The entries of a UTF-16LE file read as the library reads it: lines handed
+// to the scanner in pieces.
+std::vector<Entry> EntriesInPieces(const uint8_t* file, size_t size, size_t step)
+{
+    MemoryByteSource source(file, size, step);
+    Utf16LineReader reader(source);
+    SectionScanner scanner(u"s");
+    std::vector<Entry> entries;
+    std::u16string piece, text;
+    for (;;) {
+        scanner.BeginLine();
+        bool any = false, lineEnded = false;
+        while (!lineEnded && reader.ReadPiece(piece, lineEnded)) {
+            any = true;
+            scanner.AddToLine(piece);
+        }
+        if (!any) break;
+        LineVerdict verdict = scanner.EndLine(text);
+        if (verdict.kind == LineVerdict::SectionEnd) break;
+        if (verdict.kind == LineVerdict::Entry) entries.push_back({verdict.key, text});
+    }
+    return entries;
 }
 
 }  // namespace
@@ -65,6 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SectionScanner scanner(u"s");
     bool ended = false;
     size_t units = 0;
+    std::vector<Entry> entries;
     std::u16string line;
     if (StartsWithUtf16LeMark(file, fileSize)) {
         Utf16LineReader reader(source);
@@ -72,9 +106,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             units += line.size();
             Check(line.find(u'\n') == std::u16string::npos || line.find(u'\n') == line.size() - 1);
             RemoveLineEnd(line);
-            CheckLine(scanner, line, ended);
+            CheckLine(scanner, line, ended, entries);
         }
         Check(ended || units == (fileSize - 2) / 2);
+        Check(EntriesInPieces(file, fileSize, step) == entries);
     } else {
         TextModeLineReader reader(source);
         std::string bytes;
@@ -88,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 line += static_cast<char16_t>(static_cast<unsigned char>(c));
             }
             RemoveLineEnd(line);
-            CheckLine(scanner, line, ended);
+            CheckLine(scanner, line, ended, entries);
         }
         Check(ended || units <= fileSize);
     }

@@ -79,6 +79,30 @@ std::vector<Entry> Scan(const std::vector<std::u16string>& lines, const std::u16
     return entries;
 }
 
+// The entries of section `name` of a UTF-16LE file, its lines handed to the
+// scanner in pieces as they arrive from the file.
+std::vector<Entry> ScanInPieces(const std::string& bytes, const std::u16string& name, size_t step)
+{
+    MemoryByteSource source(bytes.data(), bytes.size(), step);
+    Utf16LineReader reader(source);
+    SectionScanner scanner(name);
+    std::vector<Entry> entries;
+    std::u16string piece, text;
+    for (;;) {
+        scanner.BeginLine();
+        bool any = false, lineEnded = false;
+        while (!lineEnded && reader.ReadPiece(piece, lineEnded)) {
+            any = true;
+            scanner.AddToLine(piece);
+        }
+        if (!any) break;
+        LineVerdict v = scanner.EndLine(text);
+        if (v.kind == LineVerdict::SectionEnd) break;
+        if (v.kind == LineVerdict::Entry) entries.push_back({v.key, text});
+    }
+    return entries;
+}
+
 TEST(LanguageKey, ConvertsLikeWcstolAndClampsToInt32)
 {
     const struct {
@@ -119,39 +143,43 @@ TEST(LanguageLineEnd, RemovesCrLfOrOneFinalCrOrLf)
     }
 }
 
+// A section among other lines, with the entries it gives.
+const std::vector<std::u16string> kRuleLines = {
+    u"10=before the section",
+    u"[ tlrc ]",              // blanks inside the brackets: another name
+    u"1=not mine",
+    u"[TLRC]",                // other letter case: another name
+    u"2=not mine either",
+    u"[tlrc] ",               // blank after the bracket: no match
+    u"3=still not",
+    u"[tlrc]",
+    u"10000= Name ",          // blanks around the text are kept
+    u"",                      // blank line: key 0, empty text
+    u"no equals sign",        // whole line as text under key 0
+    u"=abc",
+    u"12abc=x",
+    u" 12=y",
+    u"x12=y",
+    u"-5=y",
+    u";comment=z",            // no comment syntax
+    u"10005=[A",              // "[" without "]" is dropped
+    u"7=a=b",                 // the first "=" splits
+    u"7=second",              // duplicate keys are both kept
+    u"]=close only",          // "]" alone is an ordinary line
+    u"10006=[A]",             // any line with both brackets ends the section
+    u"10007=after the end",
+    u"[tlrc]",
+    u"8=second occurrence is never read",
+};
+const std::vector<Entry> kRuleEntries = {
+    {10000, u" Name "}, {0, u""}, {0, u"no equals sign"}, {0, u"abc"}, {12, u"x"}, {12, u"y"},
+    {0, u"y"},          {-5, u"y"}, {0, u"z"},           {7, u"a=b"}, {7, u"second"}, {0, u"close only"},
+};
+
 TEST(LanguageSection, LineHeaderAndKeyRules)
 {
-    const std::vector<std::u16string> lines = {
-        u"10=before the section",
-        u"[ tlrc ]",              // blanks inside the brackets: another name
-        u"1=not mine",
-        u"[TLRC]",                // other letter case: another name
-        u"2=not mine either",
-        u"[tlrc] ",               // blank after the bracket: no match
-        u"3=still not",
-        u"[tlrc]",
-        u"10000= Name ",          // blanks around the text are kept
-        u"",                      // blank line: key 0, empty text
-        u"no equals sign",        // whole line as text under key 0
-        u"=abc",
-        u"12abc=x",
-        u" 12=y",
-        u"x12=y",
-        u"-5=y",
-        u";comment=z",            // no comment syntax
-        u"10005=[A",              // "[" without "]" is dropped
-        u"7=a=b",                 // the first "=" splits
-        u"7=second",              // duplicate keys are both kept
-        u"]=close only",          // "]" alone is an ordinary line
-        u"10006=[A]",             // any line with both brackets ends the section
-        u"10007=after the end",
-        u"[tlrc]",
-        u"8=second occurrence is never read",
-    };
-    const std::vector<Entry> expected = {
-        {10000, u" Name "}, {0, u""}, {0, u"no equals sign"}, {0, u"abc"}, {12, u"x"}, {12, u"y"},
-        {0, u"y"},          {-5, u"y"}, {0, u"z"},           {7, u"a=b"}, {7, u"second"}, {0, u"close only"},
-    };
+    const auto& lines = kRuleLines;
+    const auto& expected = kRuleEntries;
     EXPECT_EQ(Scan(lines, u"tlrc"), expected);
     EXPECT_TRUE(Scan(lines, u"missing").empty());
     // The header text between the first and the last character is the name.
@@ -159,6 +187,29 @@ TEST(LanguageSection, LineHeaderAndKeyRules)
     EXPECT_EQ(Scan({u"[]", u"1=one"}, u""), (std::vector<Entry>{{1, u"one"}}));
     // A repeated header of the same name ends the section too.
     EXPECT_EQ(Scan({u"[s]", u"1=a", u"[s]", u"2=b"}, u"s"), (std::vector<Entry>{{1, u"a"}}));
+}
+
+TEST(LanguageSection, LinesInPiecesGiveTheSameEntries)
+{
+    for (const std::u16string& end : {std::u16string(u"\r\n"), std::u16string(u"\n")}) {
+        std::u16string text;
+        for (const std::u16string& line : kRuleLines) text += line + end;
+        for (size_t step : {SIZE_MAX, size_t(1), size_t(2), size_t(3), size_t(7), size_t(64)})
+            EXPECT_EQ(ScanInPieces(Utf16Le(text), u"tlrc", step), kRuleEntries) << step;
+    }
+    // Line ends split across pieces, CR alone, a last line without an end.
+    const std::string bytes = Utf16Le(u"[s]\r\n1=a\r\r\n2=b\r\n\r\n3=c\n\r4=d");
+    for (size_t step : {SIZE_MAX, size_t(1), size_t(3)})
+        EXPECT_EQ(ScanInPieces(bytes, u"s", step),
+                  (std::vector<Entry>{{1, u"a\r"}, {2, u"b"}, {0, u""}, {3, u"c"}, {4, u"d"}}))
+            << step;
+    // A header of the name with its line end in another piece; a long line
+    // beside the section is skipped, a long entry kept whole.
+    const std::u16string longText(300000, u'x');
+    const std::string longLines = Utf16Le(u"[" + longText + u"]\r\n" + longText + u"\r\n[s]\r\n5=" + longText +
+                                          u"\r\n6=" + longText + u"[\r\n7=y\r\n");
+    for (size_t step : {SIZE_MAX, size_t(5)})
+        EXPECT_EQ(ScanInPieces(longLines, u"s", step), (std::vector<Entry>{{5, longText}, {7, u"y"}})) << step;
 }
 
 TEST(LanguageUtf16Lines, SplitsAtLfInAnyPieceSize)
