@@ -157,4 +157,30 @@ TEST_F(LanguageLibrary, ResultsAndTheStore)
     EXPECT_EQ(Section(L"a"), Entries());
 }
 
+std::wstring WithoutFinalBackslash(std::wstring path)
+{
+    if (path.size() > 3 && path.back() == L'\\') path.pop_back();
+    return path;
+}
+
+TEST_F(LanguageLibrary, LoadingMakesTheProgramFolderCurrentAndFirstForLibraries)
+{
+    // A second copy of the library, loaded while another folder is current,
+    // runs the load-time set-up again.
+    ASSERT_TRUE(::CopyFileW((ExeFolder() + L"KXM_Language.dll").c_str(), (folder / L"KXM_Language_copy.dll").c_str(),
+                            FALSE));
+    ASSERT_TRUE(::SetCurrentDirectoryW(folder.Path().c_str()));
+    ::SetDllDirectoryW(nullptr);
+    HMODULE copy = ::LoadLibraryW((folder / L"KXM_Language_copy.dll").c_str());
+    ASSERT_NE(copy, nullptr);
+    wchar_t current[MAX_PATH] = {};
+    ::GetCurrentDirectoryW(MAX_PATH, current);
+    wchar_t libraries[MAX_PATH] = {};
+    ::GetDllDirectoryW(MAX_PATH, libraries);
+    ::FreeLibrary(copy);
+    const std::wstring program = WithoutFinalBackslash(ExeFolder());
+    EXPECT_EQ(_wcsicmp(WithoutFinalBackslash(current).c_str(), program.c_str()), 0) << current;
+    EXPECT_EQ(_wcsicmp(WithoutFinalBackslash(libraries).c_str(), program.c_str()), 0) << libraries;
+}
+
 }  // namespace
