@@ -52,7 +52,8 @@ public:
     HWND Item(int id) const { return ::GetDlgItem(m_dialog, id); }
     std::wstring ItemText(int id) const { return WindowTextOf(Item(id)); }
 
-    // A visible message box owned by the dialog; null after the deadline.
+    // A visible box owned by the dialog (a message box, or the About box);
+    // null after the deadline.
     HWND WaitMessageBox(DWORD timeoutMs = 10000) const;
     HWND MessageBoxShown() const;
     // Presses a message box's OK button.

@@ -345,6 +345,21 @@ TEST_F(Installer, EscapeEndsTheIdleDialogButNotARunningInstallation)
     EXPECT_TRUE(run.FinishAndWaitExit(done));
 }
 
+TEST_F(Installer, SystemMenuItemOpensTheAboutBox)
+{
+    SetupRun run;
+    ASSERT_TRUE(run.Start());
+    ASSERT_NE(run.WaitDialog(), nullptr);
+    ::PostMessageW(run.Dialog(), WM_SYSCOMMAND, 0x0010, 0);
+    HWND about = run.WaitMessageBox();
+    ASSERT_NE(about, nullptr) << "no About box";
+    EXPECT_EQ(WindowTextOf(about), L"关于 Tablora_Setup");
+    EXPECT_TRUE(Contains(ChildTexts(about), L"Tablora_Setup，1.0 版"));
+    SetupRun::PressOk(about);
+    ASSERT_TRUE(WaitFor([&] { return run.MessageBoxShown() == nullptr; }, 5000));
+    EXPECT_TRUE(run.Program().IsRunning()) << "closing the About box ended the installer";
+}
+
 TEST_F(Installer, SecondStartEndsAtOnceAndLeavesTheFirstDialog)
 {
     SetupRun run;
