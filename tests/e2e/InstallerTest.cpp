@@ -320,7 +320,9 @@ TEST_F(Installer, EscapeEndsTheIdleDialogButNotARunningInstallation)
     ASSERT_NE(run.WaitDialog(), nullptr);
     RECT frameBefore = InDialog(run, kFrame);
     RECT edit = InDialog(run, kPathEdit);
+    // Escape right behind the click, before the worker can have started.
     run.ClickStart();
+    ::PostMessageW(run.Dialog(), WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(WaitFor([&] { return run.ProgressPosition() >= 11; }, 10000));
 
     // The progress form: buttons gone, progress row shown inside the grown frame.
