@@ -2,6 +2,7 @@
 
 #include "StateTable.h"
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -35,7 +36,8 @@ std::u16string FormatPercent(float percent) { return FormatAscii("%.2f%%", stati
 
 uint32_t PercentColour(float percent, float low, float high)
 {
-    if (percent < low) return BoardRgb(255, 0, 0);
+    // A percentage that is not a number is no reason for green.
+    if (percent < low || std::isnan(percent)) return BoardRgb(255, 0, 0);
     if (percent <= high) return BoardRgb(255, 128, 0);
     return BoardRgb(0, 255, 0);
 }

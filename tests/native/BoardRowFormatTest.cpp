@@ -17,6 +17,7 @@ TEST(BoardRowFormat, PercentColourAtTheSinglePrecisionThresholds)
         {69.89f, kRed}, {std::nextafter(69.9f, 0.0f), kRed}, {69.9f, kOrange}, {75.0f, kOrange},
         // 79.9f is above the double 79.9: only a single-precision comparison keeps it orange
         {79.9f, kOrange}, {79.91f, kGreen}, {45.5f, kRed}, {85.0f, kGreen}, {-1.0f, kRed}, {1e30f, kGreen},
+        {INFINITY, kGreen}, {-INFINITY, kRed}, {NAN, kRed},
     };
     for (const Case& c : cases) EXPECT_EQ(PercentColour(c.percent, 69.9f, 79.9f), c.colour) << c.percent;
 }
