@@ -16,6 +16,6 @@ std::u16string FormatElapsed(int64_t seconds);
 // "%.2f%%" of the percentage widened to double (45.5 gives "45.50%").
 std::u16string FormatPercent(float percent);
 
-// Red below `low`, orange from `low` to `high` (both included), green
-// above; compared in single precision.
+// Red below `low` (and for a percentage that is not a number), orange from
+// `low` to `high` (both included), green above; compared in single precision.
 uint32_t PercentColour(float percent, float low, float high);
