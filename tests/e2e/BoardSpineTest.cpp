@@ -73,9 +73,11 @@ TEST_F(BoardSpine, TrayButtonShowsTheDialogNearTheCornerAndMinimizeHidesIt)
         ::PostMessageW(main, WM_TRAY_NOTIFY, 1, button);
         ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != FALSE; }, 15000));
         RECT r{};
-        ::GetWindowRect(main, &r);
-        EXPECT_EQ(r.right, ::GetSystemMetrics(SM_CXSCREEN) - 10);
-        EXPECT_EQ(r.bottom, ::GetSystemMetrics(SM_CYSCREEN) - 50);
+        auto inCorner = [&] {
+            ::GetWindowRect(main, &r);
+            return r.right == ::GetSystemMetrics(SM_CXSCREEN) - 10 && r.bottom == ::GetSystemMetrics(SM_CYSCREEN) - 50;
+        };
+        EXPECT_TRUE(WaitFor(inCorner, 5000)) << "button " << button << ": " << r.right << "," << r.bottom;
 
         ::PostMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(main); }, 15000));
