@@ -3,7 +3,9 @@
 // 20 MB as UTF-16LE with its mark and as GBK, reads each through the
 // library's exports, and in the same run splits the same bytes into lines
 // the plain way (whole file into memory, one string per line) for comparison.
+#include "BenchClock.h"
 #include "CIniUnicode.h"
+#include "TestFiles.h"
 
 #include <windows.h>
 
@@ -15,29 +17,6 @@ namespace {
 
 constexpr size_t kTargetBytes = 24u * 1024 * 1024;
 
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size();
-    ::CloseHandle(file);
-    return ok;
-}
-
 // A section of numbered lines with Chinese and Latin text, CR LF line ends.
 std::wstring LanguageText(size_t approxUnits)
 {
@@ -47,17 +26,6 @@ std::wstring LanguageText(size_t approxUnits)
         text.append(line, static_cast<size_t>(swprintf(line, 160, L"%d=设备状态 Gerätestatus %d 运行中 running\r\n",
                                                        10000 + id % 50000, id)));
     return text;
-}
-
-std::string Utf16LeWithMark(const std::wstring& text)
-{
-    std::string bytes("\xFF\xFE", 2);
-    bytes.reserve(2 + text.size() * 2);
-    for (wchar_t c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>((c >> 8) & 0xFF);
-    }
-    return bytes;
 }
 
 std::string Gbk(const std::wstring& text)
@@ -130,7 +98,7 @@ int wmain()
     };
     int status = 0;
     for (Case& c : cases) {
-        if (!WriteFileBytes(c.path, c.bytes)) {
+        if (!WriteBytes(c.path, c.bytes)) {
             std::printf("%s: cannot write %ls\n", c.name, c.path.c_str());
             status = 1;
             continue;

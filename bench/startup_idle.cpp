@@ -7,6 +7,7 @@
 //             a second to the board, the CPU time each process used and its
 //             private memory at the end.
 // Prints one "key: value" line per figure.
+#include "BenchClock.h"
 #include "Harness.h"
 
 #include <psapi.h>
@@ -16,14 +17,6 @@
 #include <cstdlib>
 
 namespace {
-
-double Now()
-{
-    LARGE_INTEGER frequency, count;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&count);
-    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The first visible top-level window of the process whose pixel at (8, 8)
 // is black: the board's first label cell, or the minimal program's fill.

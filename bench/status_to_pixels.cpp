@@ -4,6 +4,7 @@
 // transfer to the board window; and, in the same run and at the same size,
 // a bare full-window block transfer from a ready memory bitmap through the
 // same invalidate-and-paint cycle, the floor that any flicker-free board pays.
+#include "BenchClock.h"
 #include "BoardData.h"
 #include "KXM_TabloraDlg.h"
 #include "res/resource.h"
@@ -17,18 +18,6 @@ namespace {
 
 constexpr int kWarmUpRounds = 20;
 constexpr int kRounds = 300;
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void PumpMessages()
 {
