@@ -162,7 +162,12 @@ bool LaidOutAs(const Capture& c, const Geometry& g, uint32_t stateColour)
 // ------------------------------------------------------------ screenshots
 
 // With TABLORA_SCREENSHOTS set to a folder, the dialogs are saved there as
-// bitmaps, frame and caption included, for the documentation.
+// bitmaps, frame and caption included, for the documentation. Wine draws the
+// frame itself on a virtual desktop, so the pictures in docs/ were made with
+//   TABLORA_SCREENSHOTS='Z:\tmp\shots' scripts/with-display.sh wine explorer
+//     /desktop=shots,1400x1000 e2e_settings.exe --gtest_filter='Languages*'
+// (in the build's bin folder, after `source scripts/wine-env.sh`) and
+// converted to PNG with ImageMagick.
 void SaveScreenshot(HWND window, const std::wstring& name)
 {
     const wchar_t* folder = _wgetenv(L"TABLORA_SCREENSHOTS");
