@@ -2,6 +2,8 @@
 
 #include "App.h"
 
+CDialogEx* CDialogEx::s_innermostModal = nullptr;
+
 CDialogEx::CDialogEx(UINT templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
 
 CDialogEx::~CDialogEx()
@@ -31,9 +33,12 @@ INT_PTR CDialogEx::DoModal()
     m_modalRunning = true;
     m_modalResult = -1;
     HWND owner = m_parent;
+    m_outerModal = s_innermostModal;
+    s_innermostModal = this;
     HWND hwnd = ::CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(m_templateId), owner, StaticDialogProc,
                                      reinterpret_cast<LPARAM>(this));
     if (!hwnd) {
+        s_innermostModal = m_outerModal;
         m_modal = false;
         return -1;
     }
@@ -55,6 +60,7 @@ INT_PTR CDialogEx::DoModal()
         }
     }
 
+    s_innermostModal = m_outerModal;
     if (ownerDisabled) ::EnableWindow(owner, TRUE);
     if (m_hWnd) {
         if (owner && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(owner);
@@ -67,14 +73,25 @@ INT_PTR CDialogEx::DoModal()
 void CDialogEx::EndDialog(int result)
 {
     if (m_modal) {
-        m_modalResult = result;
-        m_modalRunning = false;
-        if (m_hWnd) {
-            ::ShowWindow(m_hWnd, SW_HIDE);
-            ::PostMessageW(m_hWnd, WM_NULL, 0, 0);  // wake the modal loop
+        // The modal dialogs this one opened end with it (as cancelled), so
+        // that its own loop, which runs below theirs, can end as well.
+        if (m_modalRunning) {
+            for (CDialogEx* opened = s_innermostModal; opened && opened != this; opened = opened->m_outerModal)
+                opened->EndModalLoop(IDCANCEL);
         }
+        EndModalLoop(result);
     } else if (m_hWnd) {
         ::ShowWindow(m_hWnd, SW_HIDE);
+    }
+}
+
+void CDialogEx::EndModalLoop(INT_PTR result)
+{
+    m_modalResult = result;
+    m_modalRunning = false;
+    if (m_hWnd) {
+        ::ShowWindow(m_hWnd, SW_HIDE);
+        ::PostMessageW(m_hWnd, WM_NULL, 0, 0);  // wake the modal loop
     }
 }
 

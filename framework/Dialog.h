@@ -26,7 +26,8 @@ public:
     INT_PTR DoModal();
     // Creates the dialog modelessly with the given parent (may be the desktop).
     BOOL Create(UINT templateId, HWND parent);
-    // Ends a modal dialog's loop with `result`; hides a modeless dialog.
+    // Ends a modal dialog's loop with `result`, and the loops of the modal
+    // dialogs it has opened with IDCANCEL; hides a modeless dialog.
     void EndDialog(int result);
 
     virtual BOOL OnInitDialog() { return TRUE; }
@@ -62,6 +63,13 @@ protected:
 private:
     static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void EndModalLoop(INT_PTR result);
+
+    // The running modal dialogs of the user-interface thread, innermost
+    // first, linked through m_outerModal.
+    static CDialogEx* s_innermostModal;
+    CDialogEx* m_outerModal = nullptr;
 
     WNDPROC m_systemProc = nullptr;
     bool m_modal = false;

@@ -243,4 +243,36 @@ TEST_F(Faults, DamagedLanguageFileGivesIdentifiers)
     }
 }
 
+TEST_F(Faults, SettingsOkThatCannotSaveLeavesTheBoardWorking)
+{
+    board.WriteConfig({"disp_startx=200", "disp_starty=60", "disp_width=800", "disp_height=600", "font_size=32"});
+    const std::string before = ReadBytes(board.PathOf(L"cfg.ini"));
+    ASSERT_TRUE(board.Launch());
+    ASSERT_TRUE(Settled());
+    HWND main = board.MainDialog();
+    ::PostMessageW(main, WM_USER + 1, 1, WM_LBUTTONDOWN);  // the tray icon
+    ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(main) != FALSE; }, 15000));
+
+    // Another program holds the file open without sharing: nothing can be saved.
+    HANDLE lock = ::CreateFileW(board.PathOf(L"cfg.ini").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    ::PostMessageW(::GetDlgItem(main, 1000), BM_CLICK, 0, 0);
+    HWND settings = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        for (HWND w : TopLevelWindowsOf(board.Program().Id()))
+            if (::GetWindow(w, GW_OWNER) == main && ::IsWindowVisible(w)) settings = w;
+        return settings != nullptr;
+    }, 15000));
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(::GetDlgItem(settings, IDOK), BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &result);
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindow(settings) || !::IsWindowVisible(settings); }, 15000));
+    EXPECT_TRUE(Answers(main, 2000));
+    ::CloseHandle(lock);
+
+    EXPECT_EQ(ReadBytes(board.PathOf(L"cfg.ini")), before) << "the file was left as it was";
+    ASSERT_TRUE(PushStatus(main, MakeStatus("After", "After", 1, 99.0f)));
+    EXPECT_TRUE(WaitShows(kBlue, kGreen)) << "snapshots still show";
+}
+
 }  // namespace

@@ -617,4 +617,18 @@ TEST_F(SettingsDialogs, SnapshotPushedWhileTheDisplaySettingsAreOpenShowsOnTheBo
     ASSERT_TRUE(ClickToClose(settings, IDCANCEL));
 }
 
+TEST_F(SettingsDialogs, CloseMessageEndsTheProgramWhileBothDialogsAreOpen)
+{
+    ASSERT_TRUE(Launch(kBoardAt200x60));
+    const std::string before = Config();
+    HWND settings = OpenBoardSettings();
+    ASSERT_NE(settings, nullptr);
+    Choose(settings, IDC_FONT_SIZE_LIST, 20);
+    ASSERT_NE(OpenDisplaySettings(settings), nullptr);
+
+    ::PostMessageW(m_main, WM_USER + 3, 0, 0);
+    EXPECT_TRUE(m_board.Program().WaitExit(15000)) << "the open dialogs end with the program";
+    EXPECT_EQ(Config(), before) << "ending is not confirming: nothing is saved";
+}
+
 }  // namespace
