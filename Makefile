@@ -31,7 +31,7 @@ test-native: native
 	ctest --test-dir $(NATIVE) --output-on-failure
 
 test-win: win prefix
-	./scripts/with-display.sh ctest --test-dir $(WIN) --output-on-failure
+	./scripts/with-display.sh ctest --test-dir $(WIN) --output-on-failure --timeout 1200
 
 # Short bounded fuzz runs; `make fuzz` runs them long.
 test-fuzz: deps

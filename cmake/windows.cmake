@@ -20,5 +20,6 @@ function(tablora_wine_test target)
   target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
   get_filename_component(build_dir ${CMAKE_BINARY_DIR} DIRECTORY)
   add_test(NAME ${target} COMMAND env BUILD_DIR=${build_dir} ${TABLORA_ROOT}/scripts/wine-run.sh $<TARGET_FILE:${target}> ${ARGN})
-  set_tests_properties(${target} PROPERTIES RUN_SERIAL TRUE)
+  # Bounded, so that a program that hangs cannot hold up the whole run.
+  set_tests_properties(${target} PROPERTIES RUN_SERIAL TRUE TIMEOUT 1200)
 endfunction()

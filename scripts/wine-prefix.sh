@@ -6,8 +6,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
 stamp="$WINEPREFIX/.tablora-ready"
-links_stamp="$WINEPREFIX/.tablora-fontlinks"
-[ -f "$stamp" ] && [ -f "$links_stamp" ] && exit 0
+# Bump when the settings below change, so that existing prefixes get them.
+settings_version=3
+settings_stamp="$WINEPREFIX/.tablora-settings"
+[ -f "$stamp" ] && [ "$(cat "$settings_stamp" 2>/dev/null)" = "$settings_version" ] && exit 0
 if [ ! -f "$stamp" ]; then
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
@@ -33,5 +35,8 @@ for face in "Arial" "Arial Bold" "Liberation Sans" "Liberation Sans Bold" "Tahom
             "MS Shell Dlg 2" "Microsoft Sans Serif"; do
   wine reg add "$link_key" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
 done
+# Windows are not handed to a window manager: under Xvfb there is none, and
+# Wine would wait about two seconds for it each time a window is hidden.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 wineserver -w
-touch "$links_stamp"
+echo "$settings_version" > "$settings_stamp"

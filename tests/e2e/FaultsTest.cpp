@@ -212,6 +212,7 @@ TEST_F(Faults, DamagedConfigurationStartsWithDefaults)
         HANDLE lock = INVALID_HANDLE_VALUE;
         c.damage(damaged, lock);
         ASSERT_TRUE(damaged.Launch(60000));
+        ASSERT_TRUE(damaged.Settle(60000));
         HWND boardWindow = damaged.BoardWindow();
         ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(boardWindow) != FALSE; }, 20000));
         RECT r{};
@@ -235,6 +236,7 @@ TEST_F(Faults, DamagedLanguageFileGivesIdentifiers)
         damaged.WriteConfig({"language=1", "disp_startx=200", "disp_starty=60"});
         WriteBytes(damaged.PathOf(L"tlrc_lang_en.ini"), RandomBytes(size, 3));
         ASSERT_TRUE(damaged.Launch(120000));
+        ASSERT_TRUE(damaged.Settle(60000));
         HWND button = ::GetDlgItem(damaged.MainDialog(), 1000);
         // Random bytes hold no section header, so the button shows its identifier.
         EXPECT_TRUE(WaitFor([&] { return WindowTextOf(button) == L"1000"; }, 10000)) << WindowTextOf(button).size();
