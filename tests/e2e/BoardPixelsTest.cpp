@@ -1,6 +1,7 @@
 // The board window on screen, read back from its own pixels: the cells of
 // the two-column layout, their colours for every device state and
 // percentage, the texts in them, and host names in the Chinese code page.
+#include "BoardGeometry.h"
 #include "Harness.h"
 
 #include <gtest/gtest.h>
@@ -16,23 +17,6 @@ constexpr uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kGreen = 0x00FF00, kGrey =
 constexpr uint32_t kOrange = 0xFF8000, kStateOrange = 0xF59C30, kOrangeRed = 0xFF7700;
 constexpr int kStateRow = 5, kPercentRow = 9;
 
-// The board's cells for a client size: label width L, value width V and
-// cell height h, as the layout rules give them for that size.
-struct Geometry {
-    int width, height, L, V, h;
-
-    RECT Cell(int row, bool value) const
-    {
-        const int offset = row < 5 ? 0 : L + V + 12;
-        const int top = 6 + (row % 5) * (h + 6);
-        if (!value) return {6 + offset, top, 6 + L + offset, top + h};
-        return {12 + L + offset, top, 12 + L + V + offset, top + h};
-    }
-    RECT Label(int row) const { return Cell(row, false); }
-    RECT Value(int row) const { return Cell(row, true); }
-};
-constexpr Geometry kDefaultBoard{800, 600, 154, 231, 112};
-constexpr Geometry kFullHdBoard{1920, 1080, 378, 567, 208};
 
 // Placed clear of the top-left corner, where a tray window may sit.
 std::vector<std::string> ConfigFor(const Geometry& g)

@@ -9,6 +9,7 @@
 // the click has been handled when the call returns. Enter and Escape are
 // posted WM_KEYDOWN messages to the focused control, which the program's own
 // message loop hands to the dialog as it does with keys a user presses.
+#include "BoardGeometry.h"
 #include "Harness.h"
 
 #include <gtest/gtest.h>
@@ -123,19 +124,6 @@ std::map<std::string, std::string> KeysOf(const std::string& bytes)
 
 // ------------------------------------------------------------ the board's cells
 
-// The board's cells for a client size, as its layout rules give them.
-struct Geometry {
-    int width, height, L, V, h;
-    RECT Cell(int row, bool value) const
-    {
-        const int offset = row < 5 ? 0 : L + V + 12;
-        const int top = 6 + (row % 5) * (h + 6);
-        if (!value) return {6 + offset, top, 6 + L + offset, top + h};
-        return {12 + L + offset, top, 12 + L + V + offset, top + h};
-    }
-};
-constexpr Geometry kDefaultBoard{800, 600, 154, 231, 112};
-constexpr Geometry kBoard1024{1024, 768, 198, 298, 146};
 constexpr int kStateRow = 5, kPercentRow = 9;
 
 bool EdgesAre(const Capture& c, const RECT& r, uint32_t rgb)
