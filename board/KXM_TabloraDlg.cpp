@@ -65,9 +65,6 @@ BOOL CKXM_TabloraDlg::OnInitDialog()
     ::MoveWindow(m_board.m_hWnd, g_boardData.dispStartX, g_boardData.dispStartY, g_boardData.dispWidth,
                  g_boardData.dispHeight, TRUE);
     m_board.ShowWindow(SW_SHOW);
-    // Paint now rather than when the queue runs dry, so the board shows
-    // before the first request, which may wait for a slow host.
-    ::UpdateWindow(m_board.m_hWnd);
 
     ::PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ::SetTimer(m_hWnd, kWatchdogTimer, kWatchdogPeriodMs, nullptr);
