@@ -363,3 +363,15 @@ Capture CaptureWindow(HWND window)
     ::ReleaseDC(window, source);
     return capture;
 }
+
+Capture CaptureSettled(HWND window, DWORD timeoutMs)
+{
+    Capture last = CaptureWindow(window);
+    WaitFor([&] {
+        Capture next = CaptureWindow(window);
+        const bool same = next.pixels == last.pixels;
+        last = std::move(next);
+        return same;
+    }, timeoutMs);
+    return last;
+}

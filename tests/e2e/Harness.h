@@ -142,5 +142,8 @@ struct Capture {
     bool SaveBmp(const std::wstring& path) const;
 };
 Capture CaptureWindow(HWND window);
+// The window's pixels once two captures in a row agree: the screen copy of
+// a window may be caught in the middle of an update.
+Capture CaptureSettled(HWND window, DWORD timeoutMs = 5000);
 // Client rectangle of a window in screen coordinates.
 RECT ScreenRect(HWND window);

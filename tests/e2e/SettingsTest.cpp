@@ -402,7 +402,7 @@ TEST_F(SettingsDialogs, CancelAfterChangesLeavesTheFileByteForByteAndTheBoardAsI
     ASSERT_TRUE(m_board.Launch());
     ASSERT_TRUE(WaitUntilInTray());
     ASSERT_TRUE(BoardShows(kDefaultBoard));
-    const Capture before = CaptureWindow(m_board.BoardWindow());
+    const Capture before = CaptureSettled(m_board.BoardWindow());
 
     // Escape and the Cancel button both end it without a trace.
     for (bool escape : {true, false}) {
@@ -420,7 +420,8 @@ TEST_F(SettingsDialogs, CancelAfterChangesLeavesTheFileByteForByteAndTheBoardAsI
         }
         ASSERT_TRUE(Answers(m_main, 5000));
         EXPECT_EQ(Config(), file);
-        EXPECT_EQ(CaptureWindow(m_board.BoardWindow()).pixels, before.pixels);
+        EXPECT_TRUE(WaitFor([&] { return CaptureWindow(m_board.BoardWindow()).pixels == before.pixels; }, 5000))
+            << "the board looks as it did";
     }
 }
 
