@@ -10,8 +10,34 @@ raw=$(mktemp)
 trap 'rm -f "$raw"' EXIT
 
 "$root/bench/status_to_pixels.sh" >>"$raw" 2>&1 || echo "status_to_pixels: failed" >>"$raw"
-"$root/scripts/with-display.sh" "$root/scripts/wine-run.sh" "$BUILD_DIR/win/bin/startup_idle_bench.exe" \
-  2>&1 | tr -d '\r' >>"$raw" || echo "startup_idle: failed" >>"$raw"
+# CPU time in clock ticks of the (first) process whose command line matches.
+cpu_ticks() {
+  local pid; pid=$(pgrep -f "$1" | head -n 1)
+  [ -n "$pid" ] || { echo 0; return; }
+  sed 's/.*) //' "/proc/$pid/stat" | awk '{print $12 + $13}'
+}
+# Start-up and idle; the idle CPU of both programs is read from /proc
+# between the benchmark's idle_begin and idle_end lines.
+sampled=$(mktemp -u /tmp/tablora-idle-XXXXXX)
+# Its Windows name through drive Z: (no Wine program may start before the
+# display is there).
+export IDLE_SAMPLED_FILE="Z:${sampled//\//\\}"
+"$root/scripts/with-display.sh" "$root/scripts/wine-run.sh" "$BUILD_DIR/win/bin/startup_idle_bench.exe" 2>&1 |
+while IFS= read -r line; do
+  line=${line%$'\r'}
+  case $line in
+    idle_begin) b0=$(cpu_ticks 'MarvonTablora\.exe'); m0=$(cpu_ticks 'minimal_window\.exe'); t0=$(date +%s.%N) ;;
+    idle_end)
+      b1=$(cpu_ticks 'MarvonTablora\.exe'); m1=$(cpu_ticks 'minimal_window\.exe'); t1=$(date +%s.%N)
+      touch "$sampled"
+      hz=$(getconf CLK_TCK)
+      awk -v b="$((b1 - b0))" -v m="$((m1 - m0))" -v hz="$hz" -v t0="$t0" -v t1="$t1" 'BEGIN {
+        t = t1 - t0
+        printf "idle_board_cpu_percent: %.3f\nidle_minimal_cpu_percent: %.3f\n", 100 * b / hz / t, 100 * m / hz / t }' ;;
+    *) echo "$line" ;;
+  esac
+done >>"$raw" || echo "startup_idle: failed" >>"$raw"
+rm -f "$sampled"
 "$root/bench/language_reader.sh" >>"$raw" 2>&1 || echo "language_reader: failed" >>"$raw"
 "$root/bench/install_time.sh" >>"$raw" 2>&1 || echo "install_time: failed" >>"$raw"
 
