@@ -1,5 +1,6 @@
 #include "Harness.h"
 
+#include <algorithm>
 #include <cstring>
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs)
@@ -166,11 +167,18 @@ bool BoardInstall::Close(DWORD timeoutMs)
 
 // ---------------------------------------------------------------- messages
 
+// A name as the host puts it in its 64-byte field: a name of 64 bytes or
+// more fills the field without a zero byte.
+static void PutName(char (&field)[kNameFieldSize], const char* name)
+{
+    std::memcpy(field, name, std::min(std::strlen(name), sizeof field));
+}
+
 DeviceStatus MakeStatus(const char* device, const char* task, int32_t state, float percent)
 {
     DeviceStatus status{};
-    std::strncpy(status.deviceName, device, sizeof status.deviceName);
-    std::strncpy(status.taskName, task, sizeof status.taskName);
+    PutName(status.deviceName, device);
+    PutName(status.taskName, task);
     status.stateCode = state;
     status.percentage = percent;
     return status;
@@ -332,13 +340,18 @@ RECT ScreenRect(HWND window)
     return RECT{origin.x, origin.y, origin.x + client.right, origin.y + client.bottom};
 }
 
-Capture CaptureWindow(HWND window)
+Capture CaptureWindow(HWND window, bool frameIncluded)
 {
     Capture capture;
-    RECT client{};
-    ::GetClientRect(window, &client);
-    capture.width = client.right;
-    capture.height = client.bottom;
+    RECT area{};
+    if (frameIncluded) {
+        ::GetWindowRect(window, &area);
+        ::OffsetRect(&area, -area.left, -area.top);
+    } else {
+        ::GetClientRect(window, &area);
+    }
+    capture.width = area.right;
+    capture.height = area.bottom;
     if (capture.width <= 0 || capture.height <= 0) return capture;
 
     BITMAPINFO info{};
@@ -348,7 +361,7 @@ Capture CaptureWindow(HWND window)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC source = ::GetDC(window);
+    HDC source = frameIncluded ? ::GetWindowDC(window) : ::GetDC(window);
     HDC memory = ::CreateCompatibleDC(source);
     HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = ::SelectObject(memory, bitmap);

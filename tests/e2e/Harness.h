@@ -141,7 +141,8 @@ struct Capture {
     bool All(const RECT& r, uint32_t rgb) const { return Count(r, rgb) == (r.right - r.left) * (r.bottom - r.top); }
     bool SaveBmp(const std::wstring& path) const;
 };
-Capture CaptureWindow(HWND window);
+// The client area's pixels; with `frameIncluded`, the whole window's.
+Capture CaptureWindow(HWND window, bool frameIncluded = false);
 // The window's pixels once two captures in a row agree: the screen copy of
 // a window may be caught in the middle of an update.
 Capture CaptureSettled(HWND window, DWORD timeoutMs = 5000);

@@ -163,27 +163,7 @@ void SaveScreenshot(HWND window, const std::wstring& name)
     // Paint it all now, frame and controls, before reading the screen.
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Answers(window, 5000);
-    RECT r{};
-    ::GetWindowRect(window, &r);
-    Capture shot;
-    shot.width = r.right - r.left;
-    shot.height = r.bottom - r.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), shot.width, -shot.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = ::GetWindowDC(window);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
-    ::GdiFlush();
-    const auto* raw = static_cast<const uint32_t*>(bits);
-    shot.pixels.assign(raw, raw + static_cast<size_t>(shot.width) * shot.height);
-    for (uint32_t& p : shot.pixels) p &= 0x00FFFFFF;  // no alpha: a viewer would make text see-through
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(window, screen);
+    const Capture shot = CaptureWindow(window, true);
     shot.SaveBmp(std::wstring(folder) + L"\\" + name + L".bmp");
 }
 
